@@ -1,0 +1,3 @@
+#include "app/Window1.h"
+
+void Window1::UpdateWindowsBorderStatus() {}
