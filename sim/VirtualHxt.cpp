@@ -109,6 +109,10 @@ void VirtualHxt::remember(const QString &word) {
 }
 
 QByteArray VirtualHxt::answer(const QString &word) {
+    if (scriptedReply) {
+        if (std::optional<QByteArray> scripted = scriptedReply(word))
+            return *scripted;
+    }
     switch (persona) {
     case Persona::Silent:
         return {};

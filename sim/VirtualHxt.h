@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // A virtual HXT-2416: takes the bytes the program writes, answers each carriage-return-terminated
 // word the way the generator does, keeps the generator's state and a transcript of every word.
@@ -27,6 +28,9 @@ public:
     int pieceSize = 0;          // split replies into pieces of this many bytes (0: whole)
     int pieceGapMs = 0;         // time between pieces
     qint32 lineRate = 115200;   // the generator's own bit rate; a port at another rate garbles
+    // When set and returning a value, that value is the answer to the word (tests script
+    // replies the generator would never give, e.g. a lower-case banner).
+    std::function<std::optional<QByteArray>(const QString &word)> scriptedReply;
 
     // ---- State ----
     QStringList transcript;      // every word received, without its carriage return
