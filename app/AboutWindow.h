@@ -5,6 +5,7 @@
 class QLabel;
 class QPushButton;
 
+// The About box: program name, version and the two connection notes.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
@@ -12,4 +13,9 @@ public:
     QLabel *StaticText1 = nullptr;
     QPushButton *PushButton1 = nullptr;
     void PushButton1_Action();
+
+    static QString noticeText();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 };

@@ -17,6 +17,9 @@ public:
     // A menu or submenu by its title name.
     QMenu *menu(const QString &name) const;
 
+    // Enables the editing commands for the focused text field, as the Edit menu opens.
+    void enableEditItems();
+
 private:
     void build();
 };

@@ -1,6 +1,5 @@
 #include "app/Window1.h"
 
-void Window1::BuildPatternTables() {}
 void Window1::ClearPatternCheckmarks() {}
 void Window1::Color75_Action(int) {}
 void Window1::Color100_Action(int) {}
@@ -10,6 +9,3 @@ void Window1::Grayscale10_Action(int) {}
 void Window1::Grayscale100_Action(int) {}
 void Window1::Grayscale109_Action(int) {}
 void Window1::Grayfield_Action(int) {}
-void Window1::AddMenuHandlers() {}
-void Window1::EnableMenuItems() {}
-void Window1::AppleAbout_Action() {}
