@@ -249,6 +249,11 @@ private:
     bool openSerialPort(int index);
     void appendReplyChar(char c);
     void repaintNow(QWidget *w);
+    // patterns/: the steps every pattern handler and every format handler share.
+    void choosePattern(QAction *item, int index, const QString &group, const QString &rangeWord,
+                       const QStringList &words, const QStringList &names);
+    void chooseFormat(QAction *item, const QString &labelSuffix, const QString &rateWord,
+                      const QString &formatWord);
 
     Platform platform_;
     MenuBar1 *menuBar_ = nullptr;

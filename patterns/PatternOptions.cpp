@@ -1,5 +1,46 @@
+// The Misc options: window size, checkerboard size, gray-scale PLUGE. One word each, no labels.
 #include "app/Window1.h"
 
-void Window1::WSize_Action(int) {}
-void Window1::CBSize_Action(int) {}
-void Window1::GS_PLUGE_Action(int) {}
+#include <QAction>
+
+namespace {
+const QStringList kWSizeWords = {
+    QStringLiteral("WSize5"),    QStringLiteral("WSize7.5"),  QStringLiteral("WSize10"),
+    QStringLiteral("WSize10.8"), QStringLiteral("WSize12.5"), QStringLiteral("WSize15"),
+    QStringLiteral("WSize17.5"), QStringLiteral("WSize20"),
+};
+const QStringList kCBSizeWords = {
+    QStringLiteral("CBSize2"), QStringLiteral("CBSize3"), QStringLiteral("CBSize4"),
+    QStringLiteral("CBSize5"), QStringLiteral("CBSize6"), QStringLiteral("CBSize7"),
+    QStringLiteral("CBSize8"), QStringLiteral("CBSize9"),
+};
+const QStringList kGSPlugeWords = {QStringLiteral("GSPLUGEOn"), QStringLiteral("GSPLUGEOff")};
+
+void setChecked(QAction *item, bool checked) {
+    if (!item)
+        return;
+    item->setCheckable(true);
+    item->setChecked(checked);
+}
+} // namespace
+
+void Window1::WSize_Action(int index) {
+    for (int i = 0; i < 8; ++i)
+        setChecked(WSize(i), false);
+    setChecked(WSize(index), true);
+    SendCommand(kWSizeWords.value(index));
+}
+
+void Window1::CBSize_Action(int index) {
+    for (int i = 0; i < 8; ++i)
+        setChecked(CBSize(i), false);
+    setChecked(CBSize(index), true);
+    SendCommand(kCBSizeWords.value(index));
+}
+
+void Window1::GS_PLUGE_Action(int index) {
+    for (int i = 0; i < 2; ++i)
+        setChecked(GS_PLUGE(i), false);
+    setChecked(GS_PLUGE(index), true);
+    SendCommand(kGSPlugeWords.value(index));
+}

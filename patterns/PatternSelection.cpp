@@ -1,11 +1,95 @@
+// The eight pattern handlers: checkmark, pattern labels, range and pattern words, history row.
 #include "app/Window1.h"
 
-void Window1::ClearPatternCheckmarks() {}
-void Window1::Color75_Action(int) {}
-void Window1::Color100_Action(int) {}
-void Window1::Special_Action(int) {}
-void Window1::PLUGE_Action(int) {}
-void Window1::Grayscale10_Action(int) {}
-void Window1::Grayscale100_Action(int) {}
-void Window1::Grayscale109_Action(int) {}
-void Window1::Grayfield_Action(int) {}
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+int itemCount(const QMenu *menu) {
+    return menu ? int(menu->actions().size()) : 0;
+}
+
+void uncheck(QAction *item) {
+    if (item)
+        item->setChecked(false);
+}
+} // namespace
+
+void Window1::ClearPatternCheckmarks() {
+    // Bounds come from the menus themselves, so a submenu and its table can never disagree here.
+    for (int i = 0; i < itemCount(PatternColor75()); ++i)
+        uncheck(Color75(i));
+    for (int i = 0; i < itemCount(PatternColor100()); ++i)
+        uncheck(Color100(i));
+    for (int i = 0; i < itemCount(PatternSpecial()); ++i)
+        uncheck(Special(i));
+    for (int i = 0; i < itemCount(PatternPLUGE()); ++i)
+        uncheck(PLUGE(i));
+    for (int i = 0; i < itemCount(PatternGrayscale10()); ++i)
+        uncheck(Grayscale10(i));
+    for (int i = 0; i < itemCount(PatternGrayscale100()); ++i)
+        uncheck(Grayscale100(i));
+    for (int i = 0; i < itemCount(PatternGrayscale109()); ++i)
+        uncheck(Grayscale109(i));
+    for (int i = 0; i < itemCount(PatternGrayfield()); ++i)
+        uncheck(Grayfield(i));
+}
+
+void Window1::choosePattern(QAction *item, int index, const QString &group,
+                            const QString &rangeWord, const QStringList &words,
+                            const QStringList &names) {
+    ClearPatternCheckmarks();
+    if (item) {
+        item->setCheckable(true);
+        item->setChecked(true);
+    }
+    // The labels show the new pattern while the words below still wait for their replies.
+    Group_LBL->setText(group);
+    repaintNow(Group_LBL);
+    Pattern_LBL->setText(item ? item->text() : QString());
+    repaintNow(Pattern_LBL);
+    if (!rangeWord.isEmpty())
+        SendCommand(rangeWord);
+    SendCommand(words.value(index));
+    AddPattern2List(names.value(index));
+}
+
+void Window1::Color75_Action(int index) {
+    choosePattern(Color75(index), index, QStringLiteral("Color 75"), {}, Color75PatsUSB,
+                  Color75LBPatNames);
+}
+
+void Window1::Color100_Action(int index) {
+    choosePattern(Color100(index), index, QStringLiteral("Color 100"), {}, Color100PatsUSB,
+                  Color100LBPatNames);
+}
+
+void Window1::Special_Action(int index) {
+    choosePattern(Special(index), index, QStringLiteral("Special"), {}, SpecialPatsUSB,
+                  SpecialLBPatNames);
+}
+
+void Window1::PLUGE_Action(int index) {
+    choosePattern(PLUGE(index), index, QStringLiteral("PLUGE"), {}, PlugePatsUSB, PlugeLBPatNames);
+}
+
+void Window1::Grayscale10_Action(int index) {
+    choosePattern(Grayscale10(index), index, QStringLiteral("Grayscale 0%-10%"),
+                  QStringLiteral("LowGS"), GrayscalePatsUSB, Grayscale10LBPatNames);
+}
+
+void Window1::Grayscale100_Action(int index) {
+    choosePattern(Grayscale100(index), index, QStringLiteral("Grayscale 0%-100%"),
+                  QStringLiteral("NormalGS"), GrayscalePatsUSB, Grayscale100LBPatNames);
+}
+
+void Window1::Grayscale109_Action(int index) {
+    choosePattern(Grayscale109(index), index, QStringLiteral("Grayscale 100%-109%"),
+                  QStringLiteral("HighGS"), GrayscalePatsUSB, Grayscale109LBPatNames);
+}
+
+void Window1::Grayfield_Action(int index) {
+    choosePattern(Grayfield(index), index, QStringLiteral("Grayfield"), {}, GrayfieldPatsUSB,
+                  GrayfieldLBPatNames);
+}
