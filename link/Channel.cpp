@@ -2,9 +2,62 @@
 #include "app/Window1.h"
 #include "link/ReplyRules.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// ExcludeUserInputEvents holds back the window system's input only; input that reaches a widget
+// as a posted or sent event (automation, accessibility, synthesized clicks) would still run a
+// handler inside the wait. Hold that too, and hand it back in order once the wait is over.
+class InputHold : public QObject {
+public:
+    InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputHold() override {
+        QCoreApplication::instance()->removeEventFilter(this);
+        for (Held &h : held_)
+            if (h.receiver)
+                QCoreApplication::postEvent(h.receiver, h.event.release());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (!watched->isWidgetType() || !isUserInput(event->type()))
+            return false;
+        held_.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+        return true;
+    }
+
+private:
+    static bool isUserInput(QEvent::Type type) {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+    struct Held {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<Held> held_;
+};
+
+} // namespace
 
 void Window1::SendCommand(const QString &command) {
     if (!Authorized)
@@ -38,6 +91,9 @@ void Window1::sendAndWait(const QString &command) {
 
     // The wait wakes on input, on the drain, on a port fault, or at its deadline; user input
     // is held back so that no other handler starts inside this one.
+    std::optional<InputHold> hold;
+    if (waitDepth_ == 0 && QCoreApplication::instance())
+        hold.emplace();
     QEventLoop loop;
     QEventLoop *outerLoop = waitLoop_;
     waitLoop_ = &loop;

@@ -1,6 +1,9 @@
 #include "platform/QtSerialPortBackend.h"
 
+#include <QFile>
 #include <QSerialPortInfo>
+
+#include <poll.h>
 
 QtSerialPortBackend::QtSerialPortBackend(QStringList explicitPaths, QObject *parent)
     : SerialPort(parent), explicitPaths_(std::move(explicitPaths)) {
@@ -63,7 +66,9 @@ void QtSerialPortBackend::close() {
         port_.close();
 }
 
-bool QtSerialPortBackend::isOpen() const { return port_.isOpen(); }
+bool QtSerialPortBackend::isOpen() const {
+    return port_.isOpen();
+}
 
 void QtSerialPortBackend::discardBuffers() {
     if (port_.isOpen()) {
@@ -96,7 +101,9 @@ void QtSerialPortBackend::setBaudRate(qint32 rate) {
         port_.setBaudRate(rate_);
 }
 
-qint32 QtSerialPortBackend::baudRate() const { return rate_; }
+qint32 QtSerialPortBackend::baudRate() const {
+    return rate_;
+}
 
 void QtSerialPortBackend::reset() {
     if (port_.isOpen())
@@ -118,9 +125,24 @@ void QtSerialPortBackend::onError(QSerialPort::SerialPortError error) {
         emit errorOccurred(SerialFault::DeviceLost, port_.errorString());
         return;
     default:
-        emit errorOccurred(SerialFault::Other, port_.errorString());
+        // A hung-up line reads as end of file, which QSerialPort may report as a read error
+        // (it takes whatever errno was left). Such a port stays readable for ever: call it lost
+        // so that it is closed instead of reporting the same error again and again.
+        emit errorOccurred(lineGone() ? SerialFault::DeviceLost : SerialFault::Other,
+                           port_.errorString());
         return;
     }
+}
+
+bool QtSerialPortBackend::lineGone() const {
+    if (!port_.isOpen())
+        return false;
+    if (!selected_.isEmpty() && !QFile::exists(selected_))
+        return true;
+    pollfd p{};
+    p.fd = int(port_.handle());
+    p.events = POLLIN | POLLOUT;
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 void QtSerialPortBackend::discardInput() {

@@ -28,6 +28,7 @@ public:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    bool lineGone() const;
     QStringList currentLocations();
 
     QSerialPort port_;

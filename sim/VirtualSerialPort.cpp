@@ -54,8 +54,12 @@ void VirtualSerialPort::close() {
     input_.clear();
 }
 
-void VirtualSerialPort::discardBuffers() { input_.clear(); }
-void VirtualSerialPort::discardInput() { input_.clear(); }
+void VirtualSerialPort::discardBuffers() {
+    input_.clear();
+}
+void VirtualSerialPort::discardInput() {
+    input_.clear();
+}
 
 bool VirtualSerialPort::write(const QByteArray &data) {
     if (open_ < 0)
@@ -101,7 +105,20 @@ void VirtualSerialPort::unplug(int index) {
     }
 }
 
-void VirtualSerialPort::replug(int index) { devices_.at(size_t(index)).present = true; }
+void VirtualSerialPort::injectInput(const QByteArray &bytes) {
+    if (open_ < 0)
+        return;
+    // The bytes are in the port at once; the program hears of them from the event loop.
+    input_.append(bytes);
+    QTimer::singleShot(0, this, [this, session = session_] {
+        if (session == session_ && open_ >= 0 && !input_.isEmpty())
+            emit dataAvailable();
+    });
+}
+
+void VirtualSerialPort::replug(int index) {
+    devices_.at(size_t(index)).present = true;
+}
 
 VirtualHxt *VirtualSerialPort::openDevice() const {
     return open_ >= 0 ? devices_[size_t(open_)].hxt.get() : nullptr;

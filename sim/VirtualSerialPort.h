@@ -15,8 +15,8 @@ public:
     struct Device {
         QString name;
         std::shared_ptr<VirtualHxt> hxt;
-        bool opens = true;      // false: open() fails, as for a port in use
-        bool present = true;    // false: unplugged, gone from the port list
+        bool opens = true;   // false: open() fails, as for a port in use
+        bool present = true; // false: unplugged, gone from the port list
     };
 
     explicit VirtualSerialPort(QObject *parent = nullptr);
@@ -30,6 +30,8 @@ public:
     // Pulls the adapter: an open port reports the device lost; the port leaves the list.
     void unplug(int index);
     void replug(int index);
+    // Bytes the open device sends on its own: in the input at once, announced by the event loop.
+    void injectInput(const QByteArray &bytes);
     // The device behind the port that is open now, or nullptr.
     VirtualHxt *openDevice() const;
     int openIndex() const { return open_; }
