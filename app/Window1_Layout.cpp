@@ -12,11 +12,17 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
 
 const char *const kSpecRect = "hxtRect";
+
+// Captions that overflow their box with the desktop's fonts at the design size get the nearest
+// size that fits: 13 -> 12 for the default size, 10 -> 9 for the long bold notes.
+const int kFit12 = 12;
+const int kFit9 = 9;
 
 // The geometry comes from a 72-dpi desktop, where a point is a pixel.
 void setTextSize(QWidget *w, int pixels, bool bold = false) {
@@ -60,6 +66,18 @@ QLineEdit *field(QWidget *parent, const char *name, int l, int t, int w, int h) 
     return f;
 }
 
+// Moves rows nested under a row back to the top level, right after the row they were under.
+void flattenHistoryRows(QTreeWidget *list) {
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem *item = list->topLevelItem(row);
+        int at = row + 1;
+        while (item->childCount() > 0) {
+            QTreeWidgetItem *child = item->takeChild(0);
+            list->insertTopLevelItem(at++, child);
+        }
+    }
+}
+
 } // namespace
 
 void Window1::createControls() {
@@ -84,13 +102,13 @@ void Window1::createControls() {
     QWidget *g2 = GroupBox2;
     Label1 = label(g2, "Label1", QStringLiteral("Output:"), 29, 25, 56, 20);
     Output_LBL = label(g2, "Output_LBL", QString(), 86, 25, 133, 20);
-    Label11 = label(g2, "Label11", QStringLiteral("Deep Color:"), 242, 25, 73, 20);
+    Label11 = label(g2, "Label11", QStringLiteral("Deep Color:"), 242, 25, 73, 20, kFit12);
     DeepColor_LBL = label(g2, "DeepColor_LBL", QString(), 327, 25, 75, 20);
     Label2 = label(g2, "Label2", QStringLiteral("Format:"), 29, 45, 100, 20);
     Format_LBL = label(g2, "Format_LBL", QString(), 86, 45, 151, 20);
     Ch_LBL = label(g2, "Ch_LBL", QStringLiteral("Channels:"), 242, 45, 73, 20);
     Channels_LBL = label(g2, "Channels_LBL", QString(), 327, 45, 75, 20);
-    G2C_LBL = label(g2, "G2C_LBL", QStringLiteral("Gray2Color:"), 242, 65, 73, 20);
+    G2C_LBL = label(g2, "G2C_LBL", QStringLiteral("Gray2Color:"), 242, 65, 73, 20, kFit12);
     Gray2Color_LBL = label(g2, "Gray2Color_LBL", QString(), 327, 65, 75, 20);
 
     // Pattern status.
@@ -111,7 +129,8 @@ void Window1::createControls() {
     Green_TF = field(u, "Green_TF", 96, 186, 50, 22);
     Label7 = label(u, "Label7", QStringLiteral("Blue"), 46, 218, 50, 20);
     Blue_TF = field(u, "Blue_TF", 96, 216, 50, 22);
-    ColorWindow_BB = button(u, "ColorWindow_BB", QStringLiteral("Color Window"), 46, 251, 114, 21, 10);
+    ColorWindow_BB =
+        button(u, "ColorWindow_BB", QStringLiteral("Color Window"), 46, 251, 114, 21, 10);
     ColorField_BB = button(u, "ColorField_BB", QStringLiteral("Color Field"), 46, 281, 114, 21, 10);
     DefaultColor_PB =
         button(u, "DefaultColor_PB", QStringLiteral("Default Colors"), 46, 311, 114, 21, 10);
@@ -143,10 +162,12 @@ void Window1::createControls() {
         userValuesGroup->addButton(UserValuesRB[i], i);
     }
     UserValuesRB[0]->setChecked(true);
-    Label16 = label(g3, "Label16", QStringLiteral("8/10-bit 0%-100%  109% max"), 225, 210, 66, 55, 12);
-    Label_8b = label(g3, "Label_8b", QStringLiteral("8-bit  16-235 1-254 min-max"), 225, 269, 62, 66, 12);
-    Label_10b =
-        label(g3, "Label_10b", QStringLiteral("10-bit  64-940 4-1019 min-max"), 225, 344, 62, 66, 12);
+    Label16 =
+        label(g3, "Label16", QStringLiteral("8/10-bit 0%-100%  109% max"), 225, 210, 66, 55, 12);
+    Label_8b =
+        label(g3, "Label_8b", QStringLiteral("8-bit  16-235 1-254 min-max"), 225, 269, 62, 66, 12);
+    Label_10b = label(g3, "Label_10b", QStringLiteral("10-bit  64-940 4-1019 min-max"), 225, 344,
+                      62, 66, 12);
     for (QLabel *multi : {Label16, Label_8b, Label_10b}) {
         multi->setWordWrap(true);
         multi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -171,7 +192,8 @@ void Window1::createControls() {
     Label10 = label(u, "Label10", QStringLiteral("History"), 355, 178, 57, 20);
     Label9 = label(u, "Label9", QStringLiteral("Record:"), 340, 208, 42, 20, 10);
     Record = label(u, "Record", QStringLiteral("All"), 388, 208, 50, 20, 10);
-    RecordUser_PB = button(u, "RecordUser_PB", QStringLiteral("User Patterns"), 340, 241, 80, 20, 10);
+    RecordUser_PB =
+        button(u, "RecordUser_PB", QStringLiteral("User Patterns"), 340, 241, 80, 20, 10);
     RecordAll_PB = button(u, "RecordAll_PB", QStringLiteral("All Patterns"), 340, 276, 80, 20, 10);
     Delete_PB = button(u, "Delete_PB", QStringLiteral("Delete Line"), 340, 326, 80, 20, 10);
     DeleteAll_PB = button(u, "DeleteAll_PB", QStringLiteral("Delete All"), 340, 361, 80, 20, 10);
@@ -203,6 +225,19 @@ void Window1::createControls() {
     User_LB->setDefaultDropAction(Qt::MoveAction);
     User_LB->invisibleRootItem()->setFlags(User_LB->invisibleRootItem()->flags() |
                                            Qt::ItemIsDropEnabled);
+    connect(User_LB->model(), &QAbstractItemModel::rowsInserted, User_LB,
+            [this](const QModelIndex &parent, int first, int last) {
+                if (parent.isValid()) {
+                    // Whatever put a row inside another, it belongs beside it.
+                    QTimer::singleShot(0, User_LB, [this] { flattenHistoryRows(User_LB); });
+                    return;
+                }
+                for (int row = first; row <= last; ++row) {
+                    QTreeWidgetItem *item = User_LB->topLevelItem(row);
+                    if (item && (item->flags() & Qt::ItemIsDropEnabled))
+                        item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
+                }
+            });
     QHeaderView *header = User_LB->header();
     header->setStretchLastSection(true);
     header->setSectionsMovable(false);
@@ -212,42 +247,47 @@ void Window1::createControls() {
     header->resizeSection(1, 50);
     header->resizeSection(2, 50);
     header->resizeSection(3, 50);
+    // The stretched fifth column never gets narrower than its own size: keep that below the rest.
+    header->setMinimumSectionSize(1);
+    header->resizeSection(4, 1);
     Label14 = label(u, "Label14", QStringLiteral("Click and Drag to Change Order"), 528, 535, 182,
                     20, 10);
 
     // Tab "USB ": connection panel.
     QWidget *s = usbPage;
-    PageNumber_Label1112 = label(s, "PageNumber_Label1112", QStringLiteral("Establish USB Connection"),
-                                 145, 150, 199, 20, 0, true);
-    BaudRate_Label1 = label(s, "BaudRate_Label1",
-                            QStringLiteral("HXT-2416 must be powered on before opening this application"),
-                            57, 186, 345, 20, 10, true);
+    PageNumber_Label1112 =
+        label(s, "PageNumber_Label1112", QStringLiteral("Establish USB Connection"), 145, 150, 199,
+              20, 0, true);
+    BaudRate_Label1 =
+        label(s, "BaudRate_Label1",
+              QStringLiteral("HXT-2416 must be powered on before opening this application"), 57,
+              186, 345, 20, kFit9, true);
     BaudRate_Label11 =
         label(s, "BaudRate_Label11",
-              QStringLiteral("The serial port is normally set automatically, else select below:"), 57,
-              221, 345, 20, 10, true);
+              QStringLiteral("The serial port is normally set automatically, else select below:"),
+              57, 221, 345, 20, kFit9, true);
     SerialPort_Label =
         label(s, "SerialPort_Label", QStringLiteral("Select Serial Port:"), 57, 253, 117, 20);
     PortPopup = make<QComboBox>(s, "PortPopup", 175, 253, 188, 20);
     PortPopup->addItem(QStringLiteral("none"));
     PortPopup->setCurrentIndex(0);
-    Connected_Label = label(s, "Connected_Label", QStringLiteral("Connected:"), 57, 285, 70, 20);
+    Connected_Label =
+        label(s, "Connected_Label", QStringLiteral("Connected:"), 57, 285, 70, 20, kFit12);
     Connected_Text = label(s, "Connected_Text", QStringLiteral("No"), 141, 285, 31, 20);
     // The stored text doubles the ampersand; shown as plain text, a single one is meant.
-    BaudRate_Label =
-        label(s, "BaudRate_Label", QStringLiteral("Recommended: Use 115200 Baud Rate for most PCs & Macs"),
-              57, 331, 314, 20, 10, true);
+    BaudRate_Label = label(s, "BaudRate_Label",
+                           QStringLiteral("Recommended: Use 115200 Baud Rate for most PCs & Macs"),
+                           57, 331, 314, 20, kFit9, true);
     PageNumber_Label11111 =
-        label(s, "PageNumber_Label11111", QStringLiteral(" To change HXT-2416 Default Baud Rate:"), 64,
-              354, 319, 20, 10, true);
-    PageNumber_Label1111 =
-        label(s, "PageNumber_Label1111",
-              QStringLiteral("Select baud rate in Defaults/USB Baud menu, then"), 83, 376, 319, 20, 10,
-              true);
+        label(s, "PageNumber_Label11111", QStringLiteral(" To change HXT-2416 Default Baud Rate:"),
+              64, 354, 319, 20, 10, true);
+    PageNumber_Label1111 = label(s, "PageNumber_Label1111",
+                                 QStringLiteral("Select baud rate in Defaults/USB Baud menu, then"),
+                                 83, 376, 319, 20, 10, true);
     PageNumber_Label111111 =
         label(s, "PageNumber_Label111111",
-              QStringLiteral("save using Save Items/Enter and restart the HXT-2416"), 83, 395, 319, 20,
-              10, true);
+              QStringLiteral("save using Save Items/Enter and restart the HXT-2416"), 83, 395, 319,
+              20, 10, true);
     SerialPort_Label1 = label(s, "SerialPort_Label1", QStringLiteral("Select Alternate Baud Rate:"),
                               57, 439, 180, 20);
     BaudPopup = make<QComboBox>(s, "BaudPopup", 242, 438, 100, 20);
@@ -261,16 +301,16 @@ void Window1::createControls() {
     BaudRate_Label12 =
         label(s, "BaudRate_Label12",
               QStringLiteral("HXT-2416 can be reconnected without closing this application:"), 451,
-              186, 345, 20, 10, true);
+              186, 345, 20, kFit9, true);
     ConnectPB = button(s, "ConnectPB", QStringLiteral("Reconnect After HXT-2416 Power Cycled"), 451,
                        220, 315, 20);
     PageNumber_Label11 =
         label(s, "PageNumber_Label11", QStringLiteral("Verify Connection:"), 451, 285, 129, 20);
     IDPB = button(s, "IDPB", QStringLiteral("ID #"), 598, 285, 66, 20);
     VersionPB = button(s, "VersionPB", QStringLiteral("Version"), 688, 285, 66, 20);
-    TypeCommand_Label = label(s, "TypeCommand_Label",
-                              QStringLiteral("Type HXT-2416 Command  (followed by Return):"), 451,
-                              320, 328, 20);
+    TypeCommand_Label =
+        label(s, "TypeCommand_Label",
+              QStringLiteral("Type HXT-2416 Command  (followed by Return):"), 451, 320, 328, 20);
     TxText = field(s, "TxText", 451, 352, 315, 25);
     Reply_Label = label(s, "Reply_Label", QStringLiteral("HXT-2416 Reply:"), 451, 391, 160, 20);
     RxText = make<QTextEdit>(s, "RxText", 451, 418, 315, 42);
@@ -295,7 +335,8 @@ void Window1::placeControls() {
                 continue;
             const QVariant spec = w->property(kSpecRect);
             if (spec.isValid()) {
-                const QPoint origin = parent == content_ ? QPoint() : parent->mapTo(content_, QPoint());
+                const QPoint origin =
+                    parent == content_ ? QPoint() : parent->mapTo(content_, QPoint());
                 w->setGeometry(spec.toRect().translated(-origin));
             }
             place(w);
