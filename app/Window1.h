@@ -269,5 +269,6 @@ private:
     bool drainPending_ = false;
     bool closeRequested_ = false;
     bool closed_ = false;
+    bool historyLoaded_ = false; // until then the preferences file holds the only saved history
     bool inDataHandler_ = false;
 };

@@ -74,6 +74,7 @@ private slots:
     void closingClosesPortAndSaves();
     void closeWhileSendWaits();
     void closeDuringStartupSearch();
+    void closeBeforeHistoryIsReadKeepsPrefs();
 };
 
 void LifecycleTest::generatorOnThirdPort() {
@@ -275,6 +276,34 @@ void LifecycleTest::closeDuringStartupSearch() {
     QCOMPARE(lr.ports->log.count(QStringLiteral("close")), 1);
     QCOMPARE(lr.ports->log.count(QStringLiteral("discard")), 1);
     QVERIFY(!lr.ports->log.join(';').contains(QStringLiteral("while waiting")));
+}
+
+void LifecycleTest::closeBeforeHistoryIsReadKeepsPrefs() {
+    LoggedRig lr([](VirtualSerialPort &p) {
+        p.addDevice(QStringLiteral("ttyS0"), VirtualHxt::Persona::Foreign);
+        p.addDevice(QStringLiteral("ttyUSB0"));
+    });
+    Rig &rig = *lr.rig;
+    Window1 *w = lr.window();
+    const QByteArray lines = "ColorBars75,,,,\nUserWindow,50,,,\n";
+    writePrefs(rig, lines);
+    // Arrives while the ports are listed, when nothing waits and nothing has been read yet.
+    QTimer::singleShot(0, w, [&] {
+        lr.ports->log.clear();
+        w->close();
+    });
+    rig.open(true);
+    pumpEvents(50);
+
+    QVERIFY(w->hasClosed());
+    QVERIFY(!lr.ports->isOpen());
+    QCOMPARE(lr.ports->log, QStringList({"close", "discard"}));
+    QVERIFY(rig.words(0).isEmpty());
+    QVERIFY(rig.words(1).isEmpty());
+    QVERIFY(rig.dialogs->messages.isEmpty());
+    QFile f(rig.prefsDir.filePath(kPrefName));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), lines);
 }
 
 QTEST_MAIN(LifecycleTest)
