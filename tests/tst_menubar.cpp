@@ -451,9 +451,12 @@ void TstMenuBar::itemsCallTheirHandlers_data() {
     QTest::newRow("CBSize(7)") << "CBSize" << 7 << QStringList{"CBSize9"};
     QTest::newRow("GS_PLUGE(1)") << "GS_PLUGE" << 1 << QStringList{"GSPLUGEOff"};
     QTest::newRow("Gray2Color(3)") << "Gray2Color" << 3 << QStringList{"Gray2Red"};
+    QTest::newRow("DeepColor(2)") << "DeepColor" << 2 << QStringList{"DeepColor12"};
+    QTest::newRow("F5994(1)") << "F5994" << 1 << QStringList{"HDFR59.94", "1080p60"};
+    QTest::newRow("F3DFP(3)") << "F3DFP" << 3 << QStringList{"HDFR60.00", "1080p30FP"};
 }
 
-// The words at the end of the transcript show that the bound handler ran with the item's index.
+// The words sent show that the bound handler ran once, with the index of the item.
 void TstMenuBar::itemsCallTheirHandlers() {
     QFETCH(QString, array);
     QFETCH(int, index);
@@ -467,9 +470,7 @@ void TstMenuBar::itemsCallTheirHandlers() {
     QVERIFY(a->isEnabled());
     a->trigger();
     const QStringList sent = rig.words().mid(before);
-    if (sent.isEmpty())
-        QSKIP("handler not built yet");
-    QCOMPARE(sent.mid(sent.size() - words.size()), words);
+    QCOMPARE(sent, words);
 }
 
 void TstMenuBar::quitClosesWindow() {
