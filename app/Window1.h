@@ -270,5 +270,6 @@ private:
     bool closeRequested_ = false;
     bool closed_ = false;
     bool historyLoaded_ = false; // until then the preferences file holds the only saved history
+    bool prefsUnreadable_ = false; // the saved history could not be read: never overwrite it
     bool inDataHandler_ = false;
 };
