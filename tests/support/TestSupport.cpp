@@ -27,7 +27,8 @@ QString FakeDialogs::saveFile(QWidget *, const QString &defaultName, const QStri
     return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
 }
 
-Rig::Rig(const std::function<void(VirtualSerialPort &)> &setup, std::unique_ptr<SerialPort> serial) {
+Rig::Rig(const std::function<void(VirtualSerialPort &)> &setup, std::unique_ptr<SerialPort> serial,
+         const QString &prefsFolder) {
     Platform p;
     if (serial) {
         p.serial = std::move(serial);
@@ -41,7 +42,8 @@ Rig::Rig(const std::function<void(VirtualSerialPort &)> &setup, std::unique_ptr<
     auto fake = std::make_unique<FakeDialogs>();
     dialogs = fake.get();
     p.dialogs = std::move(fake);
-    p.storage = std::make_unique<FixedStorage>(prefsDir.path());
+    p.storage =
+        std::make_unique<FixedStorage>(prefsFolder.isNull() ? prefsDir.path() : prefsFolder);
     p.ticks = std::make_unique<ElapsedTickCounter>();
     app = std::make_unique<App>();
     window = std::make_unique<Window1>(std::move(p), app->menuBar());

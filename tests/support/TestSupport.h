@@ -12,11 +12,11 @@
 // Dialogs that answer from a script and remember what they were asked.
 class FakeDialogs : public Dialogs {
 public:
-    QStringList messages;                 // every message box text, in order
-    QList<MessageDialog> shownDialogs;    // every message dialog, in order
-    QList<Answer> answers;                // next answers; Cancel when the script runs out
-    QStringList openPaths, savePaths;     // next file dialog results; empty = cancelled
-    QStringList saveDefaults;             // default names offered by save dialogs
+    QStringList messages;                           // every message box text, in order
+    QList<MessageDialog> shownDialogs;              // every message dialog, in order
+    QList<Answer> answers;                          // next answers; Cancel when the script runs out
+    QStringList openPaths, savePaths;               // next file dialog results; empty = cancelled
+    QStringList saveDefaults;                       // default names offered by save dialogs
     std::function<void(const QString &)> onMessage; // runs while a message box is "open"
 
     void messageBox(QWidget *, const QString &text) override;
@@ -38,7 +38,7 @@ private:
 struct Rig {
     // setup adds the virtual devices before the window exists.
     explicit Rig(const std::function<void(VirtualSerialPort &)> &setup = {},
-                 std::unique_ptr<SerialPort> serial = {});
+                 std::unique_ptr<SerialPort> serial = {}, const QString &prefsFolder = {});
     ~Rig();
 
     // Runs the start-up as main() does (without showing the window unless asked).
