@@ -82,13 +82,6 @@ void Window1::Output_Action(int index) {
     repaintNow(Output_LBL);
 
     // The 4:2:2 outputs carry their own depth; the remembered depth waits for 4:4:4 or RGB.
-    QMenu *deepColorMenu = DeepColorMenu();
-    const auto setDeepColorTitle = [deepColorMenu](bool enabled) {
-        if (!deepColorMenu)
-            return;
-        deepColorMenu->setEnabled(enabled);
-        deepColorMenu->menuAction()->setEnabled(enabled);
-    };
     bool titleEnabled = true;
     if (index == 0) {
         SendCommand(QStringLiteral("YCC422B8"));
@@ -97,7 +90,10 @@ void Window1::Output_Action(int index) {
         SendCommand(QStringLiteral("YCC422B10"));
         titleEnabled = false;
     }
-    setDeepColorTitle(titleEnabled);
+    if (QMenu *deepColorMenu = DeepColorMenu()) {
+        deepColorMenu->setEnabled(titleEnabled);
+        deepColorMenu->menuAction()->setEnabled(titleEnabled);
+    }
     DeepColor_LBL->setText(titleEnabled ? depthText(DeepColorState) : QStringLiteral("N/A"));
 
     SendCommand(kOutputWords.value(index));
