@@ -1,4 +1,5 @@
 // The six format handlers: a frame-rate word (or none) and a format word per menu item.
+#include "app/MenuMarks.h"
 #include "app/Window1.h"
 
 #include <QAction>
@@ -49,38 +50,27 @@ QString rateWord3D(int index, int first60, int first50) {
     return {};
 }
 
-int itemCount(const QMenu *menu) {
-    return menu ? int(menu->actions().size()) : 0;
-}
-
-void uncheck(QAction *item) {
-    if (item)
-        item->setChecked(false);
-}
 } // namespace
 
 void Window1::ClearFormatCheckmarks() {
-    for (int i = 0; i < itemCount(Format5994()); ++i)
-        uncheck(F5994(i));
-    for (int i = 0; i < itemCount(Format60()); ++i)
-        uncheck(F60(i));
-    for (int i = 0; i < itemCount(Format50()); ++i)
-        uncheck(F50(i));
-    for (int i = 0; i < itemCount(Format3DFP()); ++i)
-        uncheck(F3DFP(i));
-    for (int i = 0; i < itemCount(Format3DSSH()); ++i)
-        uncheck(F3DSSH(i));
-    for (int i = 0; i < itemCount(Format3DTB()); ++i)
-        uncheck(F3DTB(i));
+    for (int i = 0; i < MenuItemCount(Format5994()); ++i)
+        SetMark(F5994(i), false);
+    for (int i = 0; i < MenuItemCount(Format60()); ++i)
+        SetMark(F60(i), false);
+    for (int i = 0; i < MenuItemCount(Format50()); ++i)
+        SetMark(F50(i), false);
+    for (int i = 0; i < MenuItemCount(Format3DFP()); ++i)
+        SetMark(F3DFP(i), false);
+    for (int i = 0; i < MenuItemCount(Format3DSSH()); ++i)
+        SetMark(F3DSSH(i), false);
+    for (int i = 0; i < MenuItemCount(Format3DTB()); ++i)
+        SetMark(F3DTB(i), false);
 }
 
 void Window1::chooseFormat(QAction *item, const QString &labelSuffix, const QString &rateWord,
                            const QString &formatWord) {
     ClearFormatCheckmarks();
-    if (item) {
-        item->setCheckable(true);
-        item->setChecked(true);
-    }
+    SetMark(item, true);
     Format_LBL->setText((item ? item->text() : QString()) + labelSuffix);
     repaintNow(Format_LBL);
     if (!rateWord.isEmpty())

@@ -1,4 +1,5 @@
 // Output, deep colour, channels and gray-to-colour: four menus that depend on one another.
+#include "app/MenuMarks.h"
 #include "app/Window1.h"
 
 #include <QAction>
@@ -57,26 +58,12 @@ QString depthText(int state) {
     return QStringLiteral("12-Bits");
 }
 
-int itemCount(const QMenu *menu) {
-    return menu ? int(menu->actions().size()) : 0;
-}
-
-void setChecked(QAction *item, bool checked) {
-    if (!item)
-        return;
-    item->setCheckable(true);
-    item->setChecked(checked);
-}
-
-bool isChecked(const QAction *item) {
-    return item && item->isChecked();
-}
 } // namespace
 
 void Window1::Output_Action(int index) {
-    for (int i = 0; i < itemCount(OutputMenu()); ++i)
-        setChecked(Output(i), false);
-    setChecked(Output(index), true);
+    for (int i = 0; i < MenuItemCount(OutputMenu()); ++i)
+        SetMark(Output(i), false);
+    SetMark(Output(index), true);
     QAction *item = Output(index);
     Output_LBL->setText(item ? item->text() : QString());
     repaintNow(Output_LBL);
@@ -106,43 +93,43 @@ void Window1::Output_Action(int index) {
 }
 
 void Window1::DeepColor_Action(int index) {
-    for (int i = 0; i < itemCount(DeepColorMenu()); ++i)
-        setChecked(DeepColor(i), false);
-    setChecked(DeepColor(index), true);
+    for (int i = 0; i < MenuItemCount(DeepColorMenu()); ++i)
+        SetMark(DeepColor(i), false);
+    SetMark(DeepColor(index), true);
     DeepColorState = index;
     DeepColor_LBL->setText(depthText(index));
     SendCommand(kDeepColorWords.value(index));
 }
 
 void Window1::Channels_Action(int index) {
-    for (int i = 0; i < itemCount(ChannelsMenu()); ++i)
-        setChecked(Channels(i), false);
-    setChecked(Channels(index), true);
+    for (int i = 0; i < MenuItemCount(ChannelsMenu()); ++i)
+        SetMark(Channels(i), false);
+    SetMark(Channels(index), true);
     SendCommand(kChannelWords.value(index));
     UpdateChannelStatus();
 }
 
 void Window1::Gray2Color_Action(int index) {
-    for (int i = 0; i < itemCount(Gray2ColorMenu()); ++i)
-        setChecked(Gray2Color(i), false);
-    setChecked(Gray2Color(index), true);
+    for (int i = 0; i < MenuItemCount(Gray2ColorMenu()); ++i)
+        SetMark(Gray2Color(i), false);
+    SetMark(Gray2Color(index), true);
     SendCommand(kGray2ColorWords.value(index));
     // Every choice, "Off" included, moves the channel mark back to item 0 without a channel word.
     for (int i = 0; i < kChannelCount; ++i)
-        setChecked(Channels(i), false);
-    setChecked(Channels(0), true);
+        SetMark(Channels(i), false);
+    SetMark(Channels(0), true);
     UpdateChannelStatus();
     Gray2Color_LBL->setText(kGray2ColorLabels.value(index));
 }
 
 void Window1::UpdateChannelStatus() {
     int channel = 0;
-    for (int i = 0; i < itemCount(ChannelsMenu()); ++i)
-        if (isChecked(Channels(i)))
+    for (int i = 0; i < MenuItemCount(ChannelsMenu()); ++i)
+        if (HasMark(Channels(i)))
             channel = i;
     int output = 0;
-    for (int i = 0; i < itemCount(OutputMenu()); ++i)
-        if (isChecked(Output(i)))
+    for (int i = 0; i < MenuItemCount(OutputMenu()); ++i)
+        if (HasMark(Output(i)))
             output = i;
     const QStringList &labels = output < 3 ? kChannelLabelsYCbCr : kChannelLabelsGBR;
     Channels_LBL->setText(labels.value(channel));

@@ -1,4 +1,5 @@
 // The Misc options: window size, checkerboard size, gray-scale PLUGE. One word each, no labels.
+#include "app/MenuMarks.h"
 #include "app/Window1.h"
 
 #include <QAction>
@@ -16,31 +17,25 @@ const QStringList kCBSizeWords = {
 };
 const QStringList kGSPlugeWords = {QStringLiteral("GSPLUGEOn"), QStringLiteral("GSPLUGEOff")};
 
-void setChecked(QAction *item, bool checked) {
-    if (!item)
-        return;
-    item->setCheckable(true);
-    item->setChecked(checked);
-}
 } // namespace
 
 void Window1::WSize_Action(int index) {
     for (int i = 0; i < 8; ++i)
-        setChecked(WSize(i), false);
-    setChecked(WSize(index), true);
+        SetMark(WSize(i), false);
+    SetMark(WSize(index), true);
     SendCommand(kWSizeWords.value(index));
 }
 
 void Window1::CBSize_Action(int index) {
     for (int i = 0; i < 8; ++i)
-        setChecked(CBSize(i), false);
-    setChecked(CBSize(index), true);
+        SetMark(CBSize(i), false);
+    SetMark(CBSize(index), true);
     SendCommand(kCBSizeWords.value(index));
 }
 
 void Window1::GS_PLUGE_Action(int index) {
     for (int i = 0; i < 2; ++i)
-        setChecked(GS_PLUGE(i), false);
-    setChecked(GS_PLUGE(index), true);
+        SetMark(GS_PLUGE(i), false);
+    SetMark(GS_PLUGE(index), true);
     SendCommand(kGSPlugeWords.value(index));
 }

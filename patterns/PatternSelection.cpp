@@ -1,49 +1,36 @@
 // The eight pattern handlers: checkmark, pattern labels, range and pattern words, history row.
+#include "app/MenuMarks.h"
 #include "app/Window1.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 
-namespace {
-int itemCount(const QMenu *menu) {
-    return menu ? int(menu->actions().size()) : 0;
-}
-
-void uncheck(QAction *item) {
-    if (item)
-        item->setChecked(false);
-}
-} // namespace
-
 void Window1::ClearPatternCheckmarks() {
     // Bounds come from the menus themselves, so a submenu and its table can never disagree here.
-    for (int i = 0; i < itemCount(PatternColor75()); ++i)
-        uncheck(Color75(i));
-    for (int i = 0; i < itemCount(PatternColor100()); ++i)
-        uncheck(Color100(i));
-    for (int i = 0; i < itemCount(PatternSpecial()); ++i)
-        uncheck(Special(i));
-    for (int i = 0; i < itemCount(PatternPLUGE()); ++i)
-        uncheck(PLUGE(i));
-    for (int i = 0; i < itemCount(PatternGrayscale10()); ++i)
-        uncheck(Grayscale10(i));
-    for (int i = 0; i < itemCount(PatternGrayscale100()); ++i)
-        uncheck(Grayscale100(i));
-    for (int i = 0; i < itemCount(PatternGrayscale109()); ++i)
-        uncheck(Grayscale109(i));
-    for (int i = 0; i < itemCount(PatternGrayfield()); ++i)
-        uncheck(Grayfield(i));
+    for (int i = 0; i < MenuItemCount(PatternColor75()); ++i)
+        SetMark(Color75(i), false);
+    for (int i = 0; i < MenuItemCount(PatternColor100()); ++i)
+        SetMark(Color100(i), false);
+    for (int i = 0; i < MenuItemCount(PatternSpecial()); ++i)
+        SetMark(Special(i), false);
+    for (int i = 0; i < MenuItemCount(PatternPLUGE()); ++i)
+        SetMark(PLUGE(i), false);
+    for (int i = 0; i < MenuItemCount(PatternGrayscale10()); ++i)
+        SetMark(Grayscale10(i), false);
+    for (int i = 0; i < MenuItemCount(PatternGrayscale100()); ++i)
+        SetMark(Grayscale100(i), false);
+    for (int i = 0; i < MenuItemCount(PatternGrayscale109()); ++i)
+        SetMark(Grayscale109(i), false);
+    for (int i = 0; i < MenuItemCount(PatternGrayfield()); ++i)
+        SetMark(Grayfield(i), false);
 }
 
 void Window1::choosePattern(QAction *item, int index, const QString &group,
                             const QString &rangeWord, const QStringList &words,
                             const QStringList &names) {
     ClearPatternCheckmarks();
-    if (item) {
-        item->setCheckable(true);
-        item->setChecked(true);
-    }
+    SetMark(item, true);
     // The labels show the new pattern while the words below still wait for their replies.
     Group_LBL->setText(group);
     repaintNow(Group_LBL);
