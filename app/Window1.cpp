@@ -3,6 +3,7 @@
 #include "app/AboutWindow.h"
 #include "app/MenuBar1.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
@@ -52,6 +53,20 @@ void Window1::connectControls() {
     connect(RecordAll_PB, &QPushButton::clicked, this, [this] { RecordAll_PB_Action(); });
     connect(Delete_PB, &QPushButton::clicked, this, [this] { Delete_PB_Action(); });
     connect(DeleteAll_PB, &QPushButton::clicked, this, [this] { DeleteAll_PB_Action(); });
+    connect(Send_PB, &QPushButton::clicked, this, [this] { Send_PB_Action(); });
+    connect(SendNext_PB, &QPushButton::clicked, this, [this] { SendNext_PB_Action(); });
+    connect(SendPrev_PB, &QPushButton::clicked, this, [this] { SendPrev_PB_Action(); });
+    connect(rangeGroup, &QButtonGroup::idClicked, this, [this] { Range_RB_Action(); });
+    connect(DefaultColor_PB, &QPushButton::clicked, this, [this] { DefaultColor_PB_Action(); });
+    connect(ColorWindow_BB, &QPushButton::clicked, this, [this] { ColorWindow_BB_Action(); });
+    connect(ColorField_BB, &QPushButton::clicked, this, [this] { ColorField_BB_Action(); });
+    connect(Window_BB, &QPushButton::clicked, this, [this] { Window_BB_Action(); });
+    connect(Field_BB, &QPushButton::clicked, this, [this] { Field_BB_Action(); });
+    connect(Checkerbd_BB, &QPushButton::clicked, this, [this] { Checkerbd_BB_Action(); });
+    connect(InvCheckerbd_BB, &QPushButton::clicked, this, [this] { InvCheckerbd_BB_Action(); });
+    connect(WindowsBorder_PB, &QPushButton::clicked, this, [this] { WindowsBorder_PB_Action(); });
+    connect(DefaultBorders_PB, &QPushButton::clicked, this,
+            [this] { DefaultBorders_PB_Action(); });
     TxText->installEventFilter(this);
     // The tab pages get their final geometry from the tab widget; controls follow them.
     for (int i = 0; i < Tabs->count(); ++i)

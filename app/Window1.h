@@ -217,6 +217,23 @@ public:
 
     // ---- User values (uservalues/) ----------------------------------------------------------
     void UpdateWindowsBorderStatus();
+    // A level as read from a field: clamped number and its text for the wire and the labels.
+    struct UserValue {
+        int level = 0;
+        QString text;
+    };
+    int LimitValue(int value) const;
+    UserValue ReadUserValue(const QLineEdit *field) const;
+    void Range_RB_Action();
+    void DefaultColor_PB_Action();
+    void ColorWindow_BB_Action();
+    void ColorField_BB_Action();
+    void Window_BB_Action();
+    void Field_BB_Action();
+    void Checkerbd_BB_Action();
+    void InvCheckerbd_BB_Action();
+    void WindowsBorder_PB_Action();
+    void DefaultBorders_PB_Action();
 
     // ---- History (history/) -----------------------------------------------------------------
     void User_LB_Open();
@@ -225,6 +242,12 @@ public:
     void RecordAll_PB_Action();
     void Delete_PB_Action();
     void DeleteAll_PB_Action();
+    void SendListCommand();
+    void Send_PB_Action();
+    void SendNext_PB_Action();
+    void SendPrev_PB_Action();
+    void Load_History_Action();
+    void Save_History_Action();
 
     // ---- Preferences (prefs/) ---------------------------------------------------------------
     void OpenPrefFile();
