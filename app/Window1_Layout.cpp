@@ -8,8 +8,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,6 +21,25 @@
 namespace {
 
 const char *const kSpecRect = "hxtRect";
+
+// The history list shows grid lines between rows and columns, in the style's grid colour.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QColor grid = QColor::fromRgba(
+            uint(option.widget ? option.widget->style()->styleHint(QStyle::SH_Table_GridLineColor,
+                                                                   &option, option.widget)
+                               : 0));
+        painter->save();
+        painter->setPen(grid.isValid() && grid.alpha() > 0 ? grid : option.palette.mid().color());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
 
 // Captions that overflow their box with the desktop's fonts at the design size get the nearest
 // size that fits: 13 -> 12 for the default size, 10 -> 9 for the long bold notes.
@@ -203,6 +225,7 @@ void Window1::createControls() {
 
     User_LB = make<QTreeWidget>(u, "User_LB", 442, 151, 337, 370);
     User_LB->setColumnCount(5);
+    User_LB->setItemDelegate(new GridDelegate(User_LB));
     User_LB->setHeaderLabels({QStringLiteral("        Pattern"), QStringLiteral("Gray"),
                               QStringLiteral("Red"), QStringLiteral("Green"),
                               QStringLiteral("Blue")});
