@@ -47,7 +47,10 @@ void Window1::AddMenuHandlers() {
     }
     if (QAction *about = AppleAbout())
         connect(about, &QAction::triggered, this, [this] { AppleAbout_Action(); });
-    // TODO(history file): bind Load_History and Save_History once their handlers exist.
+    if (QAction *load = Load_History())
+        connect(load, &QAction::triggered, this, [this] { Load_History_Action(); });
+    if (QAction *save = Save_History())
+        connect(save, &QAction::triggered, this, [this] { Save_History_Action(); });
     if (QAction *quit = FileQuit())
         connect(quit, &QAction::triggered, this, [this] { close(); });
 
