@@ -277,6 +277,10 @@ private:
                        const QStringList &words, const QStringList &names);
     void chooseFormat(QAction *item, const QString &labelSuffix, const QString &rateWord,
                       const QString &formatWord);
+    // uservalues/: the steps the colour and the gray user-pattern buttons share.
+    struct UserPattern;
+    void sendColorPattern(const UserPattern &pattern);
+    void sendGrayPattern(const UserPattern &pattern);
 
     Platform platform_;
     MenuBar1 *menuBar_ = nullptr;
