@@ -89,6 +89,10 @@ void UserValuesTest::parseLeadingNumber_data() {
     QTest::newRow("beyond double") << "1e999" << inf;
     QTest::newRow("beyond double, negative") << "-1e999" << -inf;
     QTest::newRow("below double") << "1e-999" << 0.0;
+    QTest::newRow("below double, long fraction") << "0.000001e-999" << 0.0;
+    QTest::newRow("beyond double despite negative exponent")
+        << "1" + QString(400, QLatin1Char('0')) + "e-1" << inf;
+    QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << inf;
 }
 
 void UserValuesTest::parseLeadingNumber() {

@@ -46,24 +46,33 @@ double ParseLeadingNumber(const QString &text) {
     const int intStart = i;
     i = skipDigits(text, i);
     int mantissaDigits = i - intStart;
+    // Decimal magnitude of the mantissa, to tell overflow from underflow if the conversion fails.
+    int magnitude = 0;
+    for (int k = intStart; k < i; ++k)
+        if (text.at(k) != QLatin1Char('0') || magnitude > 0)
+            ++magnitude;
     if (i < text.size() && text.at(i) == QLatin1Char('.')) {
         const int fracEnd = skipDigits(text, i + 1);
         mantissaDigits += fracEnd - (i + 1);
+        if (magnitude == 0)
+            for (int k = i + 1; k < fracEnd && text.at(k) == QLatin1Char('0'); ++k)
+                --magnitude;
         i = fracEnd;
     }
     if (mantissaDigits == 0)
         return 0;
     // An exponent counts only when digits follow it: "12e" is 12.
-    bool negativeExponent = false;
     if (i < text.size() && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
         int j = i + 1;
-        const bool signed_ =
-            j < text.size() && (text.at(j) == QLatin1Char('+') || text.at(j) == QLatin1Char('-'));
-        if (signed_)
+        const bool negative = j < text.size() && text.at(j) == QLatin1Char('-');
+        if (j < text.size() && (negative || text.at(j) == QLatin1Char('+')))
             ++j;
         const int expEnd = skipDigits(text, j);
         if (expEnd > j) {
-            negativeExponent = signed_ && text.at(i + 1) == QLatin1Char('-');
+            int exponent = 0;
+            for (int k = j; k < expEnd; ++k)
+                exponent = qMin(exponent * 10 + text.at(k).digitValue(), 1000000);
+            magnitude += negative ? -exponent : exponent;
             i = expEnd;
         }
     }
@@ -73,7 +82,7 @@ double ParseLeadingNumber(const QString &text) {
     const double value = text.mid(start, i - start).toLatin1().toDouble(&ok);
     if (ok)
         return value;
-    if (negativeExponent)
+    if (magnitude <= 0)
         return 0;
     return text.at(start) == QLatin1Char('-') ? -HUGE_VAL : HUGE_VAL;
 }
