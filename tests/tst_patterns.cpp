@@ -10,16 +10,7 @@
 #include <QtTest>
 
 namespace {
-// A started window on one virtual generator, its start-up "ver?" words cleared.
-struct OpenRig {
-    Rig rig{[](VirtualSerialPort &p) { p.addDevice(QStringLiteral("ttyV0")); }};
-    Window1 &w = *rig.window;
-    VirtualHxt &hxt = *rig.ports->device(0).hxt;
-
-    OpenRig() {
-        rig.open();
-        hxt.clearTranscript();
-    }
+struct OpenRig : OpenGenerator {
     QStringList historyKeys() const {
         QStringList keys;
         for (int i = 0; i < HistoryRowCount(w.User_LB); ++i)

@@ -11,16 +11,7 @@
 #include <QtTest>
 
 namespace {
-// A started window on one virtual generator, its start-up words cleared.
-struct OpenRig {
-    Rig rig{[](VirtualSerialPort &p) { p.addDevice(QStringLiteral("ttyV0")); }};
-    Window1 &w = *rig.window;
-    VirtualHxt &hxt = *rig.ports->device(0).hxt;
-
-    OpenRig() {
-        rig.open();
-        hxt.clearTranscript();
-    }
+struct OpenRig : OpenGenerator {
     void setRows(const QList<HistoryRow> &rows, int selected) {
         ClearHistoryRows(w.User_LB);
         for (const HistoryRow &row : rows)

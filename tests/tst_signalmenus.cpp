@@ -8,15 +8,7 @@
 #include <QtTest>
 
 namespace {
-struct OpenRig {
-    Rig rig{[](VirtualSerialPort &p) { p.addDevice(QStringLiteral("ttyV0")); }};
-    Window1 &w = *rig.window;
-    VirtualHxt &hxt = *rig.ports->device(0).hxt;
-
-    OpenRig() {
-        rig.open();
-        hxt.clearTranscript();
-    }
+struct OpenRig : OpenGenerator {
     QStringList channelCaptions() const {
         QStringList out;
         for (int i = 0; QAction *item = w.Channels(i); ++i)

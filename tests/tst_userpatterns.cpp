@@ -32,16 +32,7 @@ const QMap<QString, Button> &buttons() {
 
 const QStringList suffixes = {"%", "8b", "10b"};
 
-// A started window on one virtual generator, its start-up "ver?" words cleared.
-struct OpenRig {
-    Rig rig{[](VirtualSerialPort &p) { p.addDevice(QStringLiteral("ttyV0")); }};
-    Window1 &w = *rig.window;
-    VirtualHxt &hxt = *rig.ports->device(0).hxt;
-
-    OpenRig() {
-        rig.open();
-        hxt.clearTranscript();
-    }
+struct OpenRig : OpenGenerator {
     void choose(int scale, int range) {
         w.UserValuesRB[scale]->setChecked(true);
         w.Range_RB[range]->setChecked(true);

@@ -17,16 +17,7 @@ Q_DECLARE_METATYPE(ValueScale)
 Q_DECLARE_METATYPE(HdmiRange)
 
 namespace {
-// A started window on one virtual generator, its start-up "ver?" words cleared.
-struct OpenRig {
-    Rig rig{[](VirtualSerialPort &p) { p.addDevice(QStringLiteral("ttyV0")); }};
-    Window1 &w = *rig.window;
-    VirtualHxt &hxt = *rig.ports->device(0).hxt;
-
-    OpenRig() {
-        rig.open();
-        hxt.clearTranscript();
-    }
+struct OpenRig : OpenGenerator {
     void choose(ValueScale scale, HdmiRange range) {
         w.UserValuesRB[int(scale)]->setChecked(true);
         w.Range_RB[int(range)]->setChecked(true);

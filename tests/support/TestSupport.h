@@ -52,5 +52,17 @@ struct Rig {
     FakeDialogs *dialogs = nullptr;
 };
 
+// A started window on one virtual generator, its start-up "ver?" words cleared.
+struct OpenGenerator {
+    Rig rig{[](VirtualSerialPort &p) { p.addDevice(QStringLiteral("ttyV0")); }};
+    Window1 &w = *rig.window;
+    VirtualHxt &hxt = *rig.ports->device(0).hxt;
+
+    OpenGenerator() {
+        rig.open();
+        hxt.clearTranscript();
+    }
+};
+
 // Runs the event loop for a while (lets late replies and queued events arrive).
 void pumpEvents(int ms);
