@@ -14,11 +14,7 @@ void Window1::Save_History_Action() {
     const QString path = dialogs().saveFile(this, QStringLiteral("History.txt"), kTextFileType);
     if (path.isEmpty())
         return;
-    QList<HistoryRow> rows;
-    const int count = HistoryRowCount(User_LB);
-    for (int i = 0; i < count; ++i)
-        rows.append(HistoryRowAt(User_LB, i));
-    const QString failure = WriteHistoryFile(path, rows);
+    const QString failure = WriteHistoryFile(path, HistoryRows(User_LB));
     if (!failure.isEmpty())
         dialogs().messageBox(this, QStringLiteral("The history file could not be saved:\n%1\n%2")
                                        .arg(QDir::toNativeSeparators(path), failure));

@@ -74,3 +74,12 @@ void SelectHistoryRow(QTreeWidget *list, int index) {
     list->setCurrentItem(item);
     item->setSelected(true);
 }
+
+QList<HistoryRow> HistoryRows(const QTreeWidget *list) {
+    QList<HistoryRow> rows;
+    const int count = HistoryRowCount(list);
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rows.append(HistoryRowAt(list, i));
+    return rows;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -29,6 +30,8 @@ HistoryRow ParseHistoryLine(const QString &line);
 // The history list box, addressed by row index as the rest of the program sees it.
 int HistoryRowCount(const QTreeWidget *list);
 HistoryRow HistoryRowAt(const QTreeWidget *list, int index); // empty row when out of range
+// Every row, first to last, in the list's current order.
+QList<HistoryRow> HistoryRows(const QTreeWidget *list);
 // Appends at the end (levels centred, no drop target inside a row); does not select.
 void AppendHistoryRow(QTreeWidget *list, const HistoryRow &row);
 void RemoveHistoryRow(QTreeWidget *list, int index);

@@ -41,11 +41,7 @@ void Window1::SavePrefFile() {
         return;
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(kPrefFileName);
-    QList<HistoryRow> rows;
-    const int count = HistoryRowCount(User_LB);
-    for (int i = 0; i < count; ++i)
-        rows.append(HistoryRowAt(User_LB, i));
-    const QString failure = WriteHistoryFile(path, rows);
+    const QString failure = WriteHistoryFile(path, HistoryRows(User_LB));
     if (!failure.isEmpty())
         dialogs().messageBox(this, QStringLiteral("The history list could not be saved:\n%1\n%2")
                                        .arg(QDir::toNativeSeparators(path), failure));
