@@ -16,17 +16,6 @@ const QString kQuestion =
     QStringLiteral("Do you want to append the saved history to your current history list, or "
                    "replace the current history list");
 
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A started window without a generator (nothing here talks to one) and a folder for files.
 struct FileRig {
     Rig rig;

@@ -56,13 +56,6 @@ void writePrefs(const Rig &rig, const QByteArray &lines) {
     f.write(lines);
 }
 
-QStringList popupRows(QComboBox *popup) {
-    QStringList rows;
-    for (int i = 0; i < popup->count(); ++i)
-        rows << popup->itemText(i);
-    return rows;
-}
-
 } // namespace
 
 class LifecycleTest : public QObject {

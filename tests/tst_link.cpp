@@ -13,12 +13,6 @@ namespace {
 const QString kNoGenerator = QStringLiteral(
     "No HXT-2416 Connected - Check Connections and Power, then Restart this Program");
 
-QStringList popupRows(QComboBox *popup) {
-    QStringList rows;
-    for (int i = 0; i < popup->count(); ++i)
-        rows << popup->itemText(i);
-    return rows;
-}
 } // namespace
 
 class LinkTest : public QObject {

@@ -2,10 +2,13 @@
 
 #include "app/MenuBar1.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
+#include <QtTest>
 
 void FakeDialogs::messageBox(QWidget *, const QString &text) {
     messages << text;
@@ -71,4 +74,22 @@ void pumpEvents(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+QStringList popupRows(const QComboBox *popup) {
+    QStringList rows;
+    for (int i = 0; i < popup->count(); ++i)
+        rows << popup->itemText(i);
+    return rows;
+}
+
+QByteArray readAll(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }

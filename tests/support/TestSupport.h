@@ -6,6 +6,8 @@
 #include "sim/VirtualSerialPort.h"
 
 #include <QTemporaryDir>
+
+class QComboBox;
 #include <functional>
 #include <memory>
 
@@ -63,6 +65,13 @@ struct OpenGenerator {
         hxt.clearTranscript();
     }
 };
+
+// The rows of a popup menu, in order.
+QStringList popupRows(const QComboBox *popup);
+// A file's bytes, or "<unreadable>".
+QByteArray readAll(const QString &path);
+// Writes bytes to a file; fails the running test when it cannot.
+void writeFile(const QString &path, const QByteArray &bytes);
 
 // Runs the event loop for a while (lets late replies and queued events arrive).
 void pumpEvents(int ms);
